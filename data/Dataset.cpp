@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "data/SqlText.h"
 
+#include <algorithm>
 #include <limits>
 #include <sqlite3.h>
 
@@ -246,6 +247,9 @@ void Dataset::checkBrowseMode()
     requireOpen();
     if (!isEditing())
         return;
+    emit updateData();
+    if (!isEditing())
+        return;
     if (modified_)
         post();
     else
@@ -312,6 +316,21 @@ void Dataset::moveTo(int row)
     row = std::clamp(row, 0, n - 1);
     eof_ = bof_ = false;
     setCurrent(row);
+}
+
+void Dataset::moveBy(int distance)
+{
+    checkBrowseMode();
+    const int n = snapshot_.rowCount();
+    if (n == 0) {
+        eof_ = bof_ = true;
+        setCurrent(-1);
+        return;
+    }
+    const long target = long(current_) + distance;
+    eof_ = target >= n;
+    bof_ = target < 0;
+    setCurrent(int(std::clamp<long>(target, 0, n - 1)));
 }
 
 int Dataset::fieldIndex(const QString& name) const
@@ -721,6 +740,9 @@ void Dataset::writeRow()
 void Dataset::post()
 {
     requireOpen();
+    if (!isEditing())
+        return;
+    emit updateData();
     if (!isEditing())
         return;
     writeRow();

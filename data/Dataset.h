@@ -82,6 +82,7 @@ public:
     void next();
     void prior();
     void moveTo(int row);
+    void moveBy(int distance);    // from the current row, after a pending edit was settled
     bool eof() const { return eof_; }
     bool bof() const { return bof_; }
     bool isEmpty() const { return recordCount() == 0; }
@@ -138,6 +139,8 @@ public:
     size_t valueBytes() const { return snapshot_.valueBytes(); }
 
 signals:
+    // Before a pending row is posted or settled: views hand over text still being typed.
+    void updateData();
     void aboutToReset();
     void didReset();
     void aboutToInsertRow(int row);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QString>
 #include <QTableView>
 #include <functional>
@@ -59,23 +60,36 @@ public:
     // Commits the text of an open cell editor into the dataset (the grid's UpdateData).
     void commitEditor();
 
+    // Whether the user may add, change and delete rows here (true by default).
+    void setEditingAllowed(bool allowed) { editingAllowed_ = allowed; }
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     friend class DBGridDelegate;
     void followDataset(int row);
-    void showEllipsis();
-    bool handleKey(QKeyEvent* event);
+    void placeEllipsis();
+    // The grid's own handling of a key; true when it took the key.
+    bool ownKey(int key, Qt::KeyboardModifiers mods);
+    void runKeyDown(int key, Qt::KeyboardModifiers mods);
+    void downKey();
+    void upKey();
+    void focusLeft();
+    void applyWidths();
 
     std::vector<GridColumn> columns_;
     DBGridModel* model_ = nullptr;
     data::DataSource* source_ = nullptr;
     QWidget* ellipsis_ = nullptr;
+    QPointer<QWidget> editor_;
     bool syncing_ = false;
+    bool editingAllowed_ = true;
+    QMetaObject::Connection updateLink_;
 };
 
 } // namespace ui

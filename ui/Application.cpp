@@ -1,0 +1,19 @@
+#include "ui/Application.h"
+
+#include "ui/ErrorBox.h"
+
+namespace ui {
+
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    bool result = false;
+    guarded([&] { result = QApplication::notify(receiver, event); });
+    return result;
+}
+
+} // namespace ui
