@@ -204,6 +204,13 @@ void Dataset::readRows(bool keepFields)
     ++generation_;
 }
 
+void Dataset::execSql()
+{
+    if (!connection_ || !connection_->isOpen())
+        throw DbError(QStringLiteral("%1: нет соединения с базой данных").arg(name_));
+    connection_->execute(sql_);
+}
+
 void Dataset::close()
 {
     if (!isOpen())

@@ -71,6 +71,8 @@ public:
 
     void open();
     void close();
+    // Runs the statement as one that returns no rows (the query stays closed).
+    void execSql();
     bool isOpen() const { return state_ != State::Inactive; }
     State state() const { return state_; }
     bool isEditing() const { return state_ == State::Edit || state_ == State::Insert; }
