@@ -50,9 +50,38 @@ QString Connection::databasePath() const
     return dataSourcePath(connectionString_);
 }
 
+namespace {
+
+// The engine speaks English; the messages a user can meet are said in Russian, the rest keep
+// the engine's words after a Russian lead.
+QString russianEngineMessage(const QString& engine)
+{
+    static const struct {
+        const char* prefix;
+        const char* text;
+    } known[] = {
+        {"no such table: ", "В базе данных нет таблицы «%1»"},
+        {"no such column: ", "В базе данных нет поля «%1»"},
+        {"near ", "Ошибка в тексте запроса около %1"},
+    };
+    for (const auto& k : known) {
+        const QString prefix = QString::fromUtf8(k.prefix);
+        if (engine.startsWith(prefix))
+            return QString::fromUtf8(k.text).arg(engine.mid(prefix.size()));
+    }
+    if (engine == QLatin1String("database is locked"))
+        return QStringLiteral("База данных занята другой программой, повторите попытку позже");
+    if (engine == QLatin1String("attempt to write a readonly database"))
+        return QStringLiteral("Файл базы данных открыт только для чтения");
+    return QStringLiteral("Ошибка базы данных: ") + engine;
+}
+
+} // namespace
+
 void Connection::fail(const QString& context) const
 {
-    QString msg = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("нет соединения с базой данных");
+    QString msg = db_ ? russianEngineMessage(QString::fromUtf8(sqlite3_errmsg(db_)))
+                      : QStringLiteral("нет соединения с базой данных");
     if (!context.isEmpty())
         msg = context + QStringLiteral(": ") + msg;
     throw DbError(msg);

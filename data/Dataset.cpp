@@ -16,6 +16,19 @@ struct Statement {
     ~Statement() { sqlite3_finalize(st); }
 };
 
+// Digits with an optional sign: a whole number, however long (too long for 64 bits is still
+// a number, only one that does not fit).
+bool isWholeNumber(const QString& t)
+{
+    int i = (t.startsWith(QLatin1Char('-')) || t.startsWith(QLatin1Char('+'))) ? 1 : 0;
+    if (i >= t.size())
+        return false;
+    for (; i < t.size(); ++i)
+        if (t[i] < QLatin1Char('0') || t[i] > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
 QString noField(const QString& dataset, const QString& field)
 {
     return QStringLiteral("%1: поле «%2» не найдено").arg(dataset, field);
@@ -112,7 +125,7 @@ void Dataset::readRows(bool keepFields)
     Statement s;
     const QByteArray text = adaptStatement(sql_).toUtf8();
     if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &s.st, nullptr) != SQLITE_OK)
-        connection_->fail();
+        connection_->fail(name_);
     if (!s.st)
         throw DbError(QStringLiteral("%1: не задан текст запроса").arg(name_));
 
@@ -198,7 +211,7 @@ void Dataset::readRows(bool keepFields)
     }
     if (rc != SQLITE_DONE) {
         snapshot_.clear();
-        connection_->fail();
+        connection_->fail(name_);
     }
     snapshot_.shrink();
     ++generation_;
@@ -282,7 +295,8 @@ void Dataset::last()
 void Dataset::next()
 {
     checkBrowseMode();
-    bof_ = false;
+    // An empty dataset stands at both ends whatever the move.
+    bof_ = snapshot_.rowCount() == 0;
     if (current_ + 1 < snapshot_.rowCount()) {
         eof_ = false;
         setCurrent(current_ + 1);
@@ -294,7 +308,7 @@ void Dataset::next()
 void Dataset::prior()
 {
     checkBrowseMode();
-    eof_ = false;
+    eof_ = snapshot_.rowCount() == 0;
     if (current_ > 0) {
         bof_ = false;
         setCurrent(current_ - 1);
@@ -491,9 +505,9 @@ QVariant Dataset::checkedValue(const Field& f, const QString& raw) const
     case FieldKind::AutoKey: {
         bool ok = false;
         const qint64 v = t.toLongLong(&ok);
-        if (!ok)
+        if (!ok && !isWholeNumber(t))
             throw DbError(QStringLiteral("«%1» не является целым числом (поле «%2»)").arg(t, f.label()));
-        if (v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
+        if (!ok || v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
             throw DbError(QStringLiteral("Число %1 не помещается в поле «%2»: допустимы целые от -2147483648 до 2147483647")
                               .arg(t, f.label()));
         return v;
@@ -501,9 +515,9 @@ QVariant Dataset::checkedValue(const Field& f, const QString& raw) const
     case FieldKind::Decimal: {
         bool ok = false;
         const qint64 v = t.toLongLong(&ok);
-        if (!ok)
+        if (!ok && !isWholeNumber(t))
             throw DbError(QStringLiteral("«%1» не является целым числом (поле «%2»)").arg(t, f.label()));
-        if (v <= -1000000000000000000LL || v >= 1000000000000000000LL)
+        if (!ok || v <= -1000000000000000000LL || v >= 1000000000000000000LL)
             throw DbError(QStringLiteral("Число %1 не помещается в поле «%2»: допустимо не более 18 цифр")
                               .arg(t, f.label()));
         return v;
@@ -849,6 +863,7 @@ void Dataset::refresh()
     try {
         readRows(true);
     } catch (...) {
+        snapshot_.clear();
         state_ = State::Inactive;
         current_ = -1;
         eof_ = bof_ = true;

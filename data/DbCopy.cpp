@@ -32,7 +32,8 @@ struct Handle {
     ~Handle() { sqlite3_close_v2(db); }
 };
 
-void backupInto(const QString& source, const QString& temp)
+// Messages name the target the user asked for, not the temporary file the copy goes through.
+void backupInto(const QString& source, const QString& temp, const QString& target)
 {
     Handle src;
     int rc = sqlite3_open_v2(QFile::encodeName(source).constData(), &src.db, SQLITE_OPEN_READONLY, nullptr);
@@ -44,7 +45,7 @@ void backupInto(const QString& source, const QString& temp)
     rc = sqlite3_open_v2(QFile::encodeName(temp).constData(), &dst.db,
                          SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc != SQLITE_OK)
-        throw DbError(QStringLiteral("Не удалось создать «%1»: %2").arg(temp, engineMessage(dst.db, rc)));
+        throw DbError(QStringLiteral("Не удалось создать «%1»: %2").arg(target, engineMessage(dst.db, rc)));
     sqlite3_exec(dst.db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
 
     sqlite3_backup* b = sqlite3_backup_init(dst.db, "main", src.db, "main");
@@ -91,7 +92,7 @@ void copyDatabase(const QString& source, const QString& target, CopyMode mode)
         QFile::remove(temp + QStringLiteral("-journal"));
     };
     try {
-        backupInto(source, temp);
+        backupInto(source, temp, target);
     } catch (...) {
         dropTemp();
         throw;

@@ -62,6 +62,10 @@ TDM1::TDM1(const QString& connectionString)
                          QStringLiteral("type_name")});
     Qqnaim.declareFields({QStringLiteral("naim_kod"), QStringLiteral("naim_name"), QStringLiteral("type_kod")});
     TType.declareFields({QStringLiteral("type_kod"), QStringLiteral("type_name")});
+    // The lookup sources must hold the key and the result the lookups read; without them every
+    // group and supplier would show empty instead of the start-up failing with a message.
+    Qqtype.declareFields({QStringLiteral("type_kod"), QStringLiteral("type_name")});
+    Qqpost.declareFields({QStringLiteral("post_kod"), QStringLiteral("post_name")});
 
     Quchot.afterPost = [this](Dataset& ds) { QuchotAfterPost(ds); };
     Quchot.afterDelete = [this](Dataset& ds) { QuchotAfterDelete(ds); };
