@@ -2,6 +2,7 @@
 // case, integers, defaults, unknown lines kept, and a write that replaces the file whole or not
 // at all.
 
+#include "Fixtures.h"
 #include "TempDir.h"
 #include "data/DbError.h"
 #include "settings/IniFile.h"
@@ -15,19 +16,6 @@
 using settings::IniFile;
 
 namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 const QString kGrid = QStringLiteral("Options GlGrid");
 
@@ -49,7 +37,7 @@ TEST(IniFile, ReadsWindows1251FileWithCyrillicKeysIgnoringCase)
 {
     WorkDir dir(-1);
     const QString path = dir.file("uchet.INI");
-    writeBytes(path, "[Options GlGrid]\r\n"
+    writeFileBytes(path, "[Options GlGrid]\r\n"
                      "DBGrid1 font-size=14\r\n"
                      "DBGrid1 font-name=Arial Cyr\r\n"
                      + kJanuary1251 + " Visible=0\r\n"
@@ -89,7 +77,7 @@ TEST(IniFile, IntegerValues)
     QByteArray text = "[S]\r\n";
     for (size_t i = 0; i < std::size(cases); ++i)
         text += "k" + QByteArray::number(qulonglong(i)) + "=" + cases[i].value + "\r\n";
-    writeBytes(path, text);
+    writeFileBytes(path, text);
     const IniFile ini(path);
     for (size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(ini.readInteger("S", "k" + QString::number(i), -999), cases[i].expected)
@@ -100,7 +88,7 @@ TEST(IniFile, StringValuesAreTrimmedAndUnquoted)
 {
     WorkDir dir(-1);
     const QString path = dir.file("s.INI");
-    writeBytes(path, "[S]\na =  Times New Roman  \nb=\"Courier New\"\nc=\nd=x=y\n;e=commented\n");
+    writeFileBytes(path, "[S]\na =  Times New Roman  \nb=\"Courier New\"\nc=\nd=x=y\n;e=commented\n");
     const IniFile ini(path);
     EXPECT_EQ(ini.readString("S", "a", "?"), "Times New Roman");
     EXPECT_EQ(ini.readString("S", "b", "?"), "Courier New");
@@ -124,7 +112,7 @@ TEST(IniFile, SaveKeepsUnknownLinesAndChangesOnlyWrittenValues)
                                 "\r\n"
                                 "[Tail]\n"
                                 "y=2";                       // LF and no final line break
-    writeBytes(path, original);
+    writeFileBytes(path, original);
 
     IniFile ini(path);
     ini.writeInteger(kGrid, "DBGrid1 font-size", 14);
@@ -133,7 +121,7 @@ TEST(IniFile, SaveKeepsUnknownLinesAndChangesOnlyWrittenValues)
     ini.writeString("New Section", QStringLiteral("имя"), QStringLiteral("Значение"));
     ini.save();
 
-    EXPECT_EQ(readBytes(path), QByteArray("; written by hand\r\n"
+    EXPECT_EQ(readFileBytes(path), QByteArray("; written by hand\r\n"
                                           "[Other]\r\n"
                                           "x=1\r\n"
                                           "[options glgrid]\r\n"
@@ -160,11 +148,11 @@ TEST(IniFile, UnchangedFileIsWrittenBackByteForByte)
     const QString path = dir.file("same.INI");
     // Includes 0x98, the one byte that has no letter in the code page.
     const QByteArray original = "[A]\r\nk=\x98\xFF\r\n\n  [B]  \r\nv=1";
-    writeBytes(path, original);
+    writeFileBytes(path, original);
     IniFile ini(path);
     ini.writeInteger("b", "V", 1);
     ini.save();
-    EXPECT_EQ(readBytes(path), original);
+    EXPECT_EQ(readFileBytes(path), original);
 }
 
 TEST(IniFile, LetterOutsideTheCodePageIsWrittenAsQuestionMark)
@@ -174,13 +162,13 @@ TEST(IniFile, LetterOutsideTheCodePageIsWrittenAsQuestionMark)
     IniFile ini(path);
     ini.writeString("S", "font", QStringLiteral("宋体 Sans\nnext"));
     ini.save();
-    EXPECT_EQ(readBytes(path), QByteArray("[S]\r\nfont=?? Sans next\r\n"));
+    EXPECT_EQ(readFileBytes(path), QByteArray("[S]\r\nfont=?? Sans next\r\n"));
 }
 
 TEST(IniFile, FolderThatCannotBeMadeReportsThePath)
 {
     WorkDir dir(-1);
-    writeBytes(dir.file("plain"), "not a folder");
+    writeFileBytes(dir.file("plain"), "not a folder");
     const QString path = dir.file("plain/uchet.INI");   // the parent is a regular file
     IniFile ini(path);
     ini.writeInteger("S", "k", 1);
@@ -197,7 +185,7 @@ TEST(IniFile, FailedWriteLeavesTheOldFileWhole)
     WorkDir dir(-1);
     const QString path = dir.file("full.INI");
     const QByteArray original = "[S]\r\nk=1\r\n";
-    writeBytes(path, original);
+    writeFileBytes(path, original);
 
     IniFile ini(path);
     for (int i = 0; i < 200; ++i)
@@ -221,6 +209,6 @@ TEST(IniFile, FailedWriteLeavesTheOldFileWhole)
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_TRUE(threw);
-    EXPECT_EQ(readBytes(path), original);
+    EXPECT_EQ(readFileBytes(path), original);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"full.INI"});   // no leftovers
 }
