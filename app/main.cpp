@@ -1,24 +1,40 @@
-#include "data/DbError.h"
-#include "data/U_dm.h"
-#include "ui/Dialogs.h"
+// The program: the main window first (it copies the database and reads the grid settings), then
+// the data module, then every other window once, then the event loop. An error during start-up
+// is shown in the error box and ends the program without the main window.
 
-#include <QApplication>
-#include <QMainWindow>
+#include "app/U_about.h"
+#include "app/U_gl.h"
+#include "data/U_dm.h"
+#include "ui/Application.h"
+#include "ui/ErrorBox.h"
+
 #include <memory>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    std::unique_ptr<TDM1> dm;
-    try {
-        dm = std::make_unique<TDM1>();
-        DM1 = dm.get();
-    } catch (const data::DbError& e) {
-        ui::dialogs().applicationError(e.message());
+    ui::Application app(argc, argv);
+    app.setApplicationName(QStringLiteral("uchet"));
+    app.setStyle(QStringLiteral("Fusion"));
+
+    std::unique_ptr<TF_gl> mainWindow;
+    std::unique_ptr<TDM1> dataModule;
+    std::unique_ptr<TFabout> about;
+    const bool started = ui::guarded([&] {
+        mainWindow = std::make_unique<TF_gl>();
+        F_gl = mainWindow.get();
+        dataModule = std::make_unique<TDM1>();
+        DM1 = dataModule.get();
+        mainWindow->attachData(*dataModule);
+        about = std::make_unique<TFabout>(mainWindow.get());
+        Fabout = about.get();
+    });
+    if (!started)
         return 1;
-    }
-    QMainWindow w;
-    w.setWindowTitle(ui::applicationTitle());
-    w.show();
-    return app.exec();
+
+    mainWindow->show();
+    const int code = app.exec();
+    about.reset();
+    mainWindow.reset();
+    dataModule.reset();
+    return code;
 }

@@ -45,7 +45,6 @@ public:
             editor = line;
             Q_UNUSED(option);
         }
-        editor->installEventFilter(grid_);
         grid_->editor_ = editor;
         return editor;
     }
@@ -108,6 +107,16 @@ DBGrid::DBGrid(QWidget* parent)
     ellipsis_ = button;
 
     connect(model_, &DBGridModel::datasetCurrentChanged, this, [this](int row) { followDataset(row); });
+    // A reset closes every editor: forget it, so nothing is committed from a stale one.
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        if (editor_) {
+            // The rows are being replaced: the editor's text must not be committed on its way out.
+            editor_->removeEventFilter(itemDelegate());
+            if (editor_->hasFocus())
+                setFocus();      // the focus stays in the grid, not on the next box of the window
+        }
+        editor_ = nullptr;
+    });
     connect(model_, &QAbstractItemModel::modelReset, this, [this] {
         if (Dataset* ds = dataSet())
             followDataset(ds->currentRow());
@@ -180,6 +189,17 @@ bool DBGrid::isColumnVisible(int position) const
     return position >= 0 && position < int(columns_.size()) && !isColumnHidden(position);
 }
 
+bool DBGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    const bool opened = QTableView::edit(index, trigger, event);
+    // Our filter goes on after the delegate's, so it sees the editor's keys first.
+    if (opened && editor_) {
+        editor_->removeEventFilter(this);
+        editor_->installEventFilter(this);
+    }
+    return opened;
+}
+
 void DBGrid::commitEditor()
 {
     if (editor_ && state() == QAbstractItemView::EditingState)
@@ -223,6 +243,8 @@ void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previ
 
 void DBGrid::placeEllipsis()
 {
+    if (!ellipsis_)
+        return;
     const QModelIndex idx = currentIndex();
     if (!idx.isValid() || !columns_[size_t(idx.column())].ellipsisButton || isColumnHidden(idx.column())) {
         ellipsis_->hide();
@@ -342,7 +364,7 @@ bool DBGrid::eventFilter(QObject* watched, QEvent* event)
         const int key = ke->key();
         QPointer<QWidget> editor(editor_);
         runKeyDown(key, ke->modifiers());
-        if (!editor || state() != QAbstractItemView::EditingState)
+        if (!editor || editor_ != editor || state() != QAbstractItemView::EditingState)
             return true;     // the handler already re-read the rows; the editor is gone
         const bool isCombo = qobject_cast<QComboBox*>(editor.data()) != nullptr;
         switch (key) {
