@@ -178,6 +178,8 @@ void Dataset::readRows(bool keepFields)
                 throw DbError(noField(name_, d));
         }
         fields_ = std::move(fields);
+        // Lookup caches are kept by field position, which a statement with other columns moves.
+        lookupCache_.clear();
         snapshot_.reset(storage);
     } else {
         std::vector<Snapshot::Storage> storage;
@@ -601,9 +603,13 @@ bool Dataset::locate(const QString& field, const QVariant& value, bool partialKe
         throw DbError(noField(name_, field));
     const Field& f = fields_[size_t(fi)];
     const int n = snapshot_.rowCount();
-    if (f.isNumeric() && value.typeId() != QMetaType::QString) {
+    // A number field compares numbers for equality, also when the value comes as text: the
+    // partial key applies to texts only, so "1" does not find 12. An empty text finds an unset value.
+    const bool emptyText = value.typeId() == QMetaType::QString && value.toString().trimmed().isEmpty();
+    if (f.isNumeric() && !emptyText) {
         bool ok = false;
-        const qint64 want = value.toLongLong(&ok);
+        const qint64 want = value.typeId() == QMetaType::QString ? value.toString().trimmed().toLongLong(&ok)
+                                                                  : value.toLongLong(&ok);
         if (!ok)
             return false;
         for (int r = 0; r < n; ++r) {

@@ -322,3 +322,23 @@ TEST_F(DataModule, WorksOnTheDemoData)
     EXPECT_FALSE(dm->Quchot.asText(QStringLiteral("post_name")).isEmpty());
     dm.reset();
 }
+
+TEST_F(DataModule, LookupsFollowTheirFieldsWhenAStatementBringsOtherColumns)
+{
+    make();
+    // Both lookup sources have been read once, so nothing but the field tells them apart.
+    Dataset q(dm->Adc1, Dataset::Kind::Query, QStringLiteral("Q"));
+    q.addLookupField(QStringLiteral("type_name"), QStringLiteral("type_kod"), dm->Qqtype, QStringLiteral("type_kod"),
+                     QStringLiteral("type_name"), 70);
+    q.addLookupField(QStringLiteral("post_name"), QStringLiteral("post_kod"), dm->Qqpost, QStringLiteral("post_kod"),
+                     QStringLiteral("post_name"), 80);
+    q.setSql(QStringLiteral("select uchot_N, post_kod, type_kod from uchot where uchot_N=1"));
+    q.open();
+    EXPECT_EQ(q.asText(QStringLiteral("post_name")), QStringLiteral("АО \"Вектор\""));
+    EXPECT_EQ(q.asText(QStringLiteral("type_name")), QStringLiteral("Свёрла"));
+    q.close();
+    q.setSql(QStringLiteral("select uchot_N, naim_name, post_kod, type_kod from uchot where uchot_N=1"));
+    q.open();
+    EXPECT_EQ(q.asText(QStringLiteral("type_name")), QStringLiteral("Свёрла"));
+    EXPECT_EQ(q.asText(QStringLiteral("post_name")), QStringLiteral("АО \"Вектор\""));
+}

@@ -181,6 +181,10 @@ TEST_F(DatasetRead, LocateFindsTheFirstRowInOrderOrKeepsTheCurrentOne)
         {"no integer equal", "uchot_N", 0, false, 1},
         {"field name in another case", "UCHOT_IND", 5, true, 4},
         {"decimal equality", "uchot_cena", qint64(150), true, 3},
+        {"number field given as text: equality", "uchot_cena", QStringLiteral("150"), true, 3},
+        {"number field given as text: no prefix", "uchot_cena", QStringLiteral("1"), false, 1},
+        {"number field given an empty text finds it unset", "uchot_cena", QStringLiteral(""), true, 5},
+        {"number field given letters", "uchot_ind", QStringLiteral("два"), false, 1},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(q->locate(QStringLiteral("uchot_N"), 1));

@@ -4,6 +4,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <ostream>
+
+// Failure messages show texts as text.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 // Small registers written straight into the file, so that a test states exactly which rows
 // it starts from.

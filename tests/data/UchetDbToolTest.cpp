@@ -1,6 +1,6 @@
 // uchet-db, the program that makes a working folder, run as the user runs it.
 
-#include "TempDir.h"
+#include "RegisterRows.h"
 
 #include <QDir>
 #include <QFile>
