@@ -13,7 +13,20 @@ SpinEdit::SpinEdit(QWidget* parent) : QSpinBox(parent)
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setKeyboardTracking(true);
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    connect(lineEdit(), &QLineEdit::textChanged, this, &SpinEdit::textEdited);
+    reported_ = lineEdit()->text();
+    // Typing changes the editor's text with its signals on; the arrows and setValue change it
+    // with them blocked and tell through the spin box's own signal. Each change is told once.
+    connect(lineEdit(), &QLineEdit::textChanged, this, &SpinEdit::reportText);
+    connect(this, &QSpinBox::textChanged, this, &SpinEdit::reportText);
+}
+
+void SpinEdit::reportText()
+{
+    const QString now = lineEdit()->text();
+    if (now == reported_)
+        return;
+    reported_ = now;
+    emit textEdited(now);
 }
 
 QString SpinEdit::text() const

@@ -28,6 +28,9 @@ protected:
 
 private:
     static bool allowedCharacter(QChar c);
+    void reportText();
+
+    QString reported_;
 };
 
 } // namespace output

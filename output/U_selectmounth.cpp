@@ -144,11 +144,24 @@ void TF_sm::FormPaint()
 
 void TF_sm::updateShape()
 {
-    // The window as it would be drawn without a shape; its exactly white pixels are cut away.
-    clearMask();
-    const QImage drawn = grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage visible = drawn.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskOutColor);
-    setMask(QBitmap::fromImage(visible));
+    // The window as it is drawn, put together from the picture and the controls over it, so
+    // that the shape in force does not hide anything; its exactly white pixels are cut away.
+    QImage drawn(size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&drawn);
+        picture_.paint(painter, size());
+    }
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isVisibleTo(this))
+            child->render(&drawn, child->pos(), QRegion(), QWidget::DrawChildren);
+    const QRegion shape(QBitmap::fromImage(drawn.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
+
+    if (shape == QRegion(rect())) {
+        if (!mask().isEmpty())
+            clearMask();
+    } else if (shape != mask()) {
+        setMask(shape);
+    }
 }
 
 int TF_sm::wholeNumber(const QString& text)
