@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,6 +40,12 @@ QString ticks(TF_nastr& dlg)
 void click(QWidget* w)
 {
     QTest::mouseClick(w, Qt::LeftButton);
+}
+
+// On its mark: a box is wider than its caption, and only the mark and the caption take a click.
+void click(QCheckBox* b)
+{
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(6, b->height() / 2));
 }
 
 } // namespace
@@ -173,6 +180,32 @@ TEST(Nastr, ButtonsTickClearAndApply)
     click(box(dlg, 19));
     click(dlg.BitBtn1);
     EXPECT_EQ(visibility(*grid), "1111111111111111110");
+}
+
+TEST(Nastr, ModalRunEndsWithApplyOrTheCloseButton)
+{
+    WorkDir dir(-1);
+    auto grid = makeRegisterGrid();
+    TF_nastr dlg(*grid, dir.file("uchet.INI"));
+
+    QTimer::singleShot(0, &dlg, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+        click(box(dlg, 3));
+        click(dlg.BitBtn1);
+    });
+    EXPECT_EQ(dlg.exec(), QDialog::Accepted);
+    EXPECT_EQ(visibility(*grid), "1101111111111111111");
+
+    QTimer::singleShot(0, &dlg, [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+        click(box(dlg, 3));
+        click(box(dlg, 4));
+        dlg.close();   // the window's close button
+    });
+    dlg.exec();
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_EQ(visibility(*grid), "1101111111111111111");
+    EXPECT_EQ(ticks(dlg), "0001000000000000000");
 }
 
 TEST(Nastr, ClosingWithoutApplyKeepsTheGridAndTheTicks)
