@@ -35,8 +35,11 @@ struct Handle {
 // Messages name the target the user asked for, not the temporary file the copy goes through.
 void backupInto(const QString& source, const QString& temp, const QString& target)
 {
+    // Read-write, never create: after a crash the file's journal must be rolled back before its
+    // pages can be read, and a read-only handle refuses to do that. (A file that cannot be
+    // written is opened read-only by the engine itself.)
     Handle src;
-    int rc = sqlite3_open_v2(QFile::encodeName(source).constData(), &src.db, SQLITE_OPEN_READONLY, nullptr);
+    int rc = sqlite3_open_v2(QFile::encodeName(source).constData(), &src.db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK)
         throw DbError(QStringLiteral("Не удалось открыть «%1»: %2").arg(source, engineMessage(src.db, rc)));
     sqlite3_busy_timeout(src.db, 5000);

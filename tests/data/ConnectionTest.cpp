@@ -1,3 +1,4 @@
+#include "CrashedDatabase.h"
 #include "RegisterRows.h"
 
 #include "data/Connection.h"
@@ -197,4 +198,32 @@ TEST(Connection, ExecuteOnAClosedConnectionIsAnError)
     WorkDir w(0);
     Connection c;
     EXPECT_THROW(c.execute(QStringLiteral("UPDATE uchot SET uchot.январь = 0")), DbError);
+}
+
+TEST(Connection, OpensWithFullSyncAndOneFileAndRollsBackWhatACrashLeftHalfDone)
+{
+    WorkDir w(500);
+    const QString crashed = w.file(QStringLiteral("crashed.mdb"));
+    makeCrashedDatabase(w.dbPath(), crashed);
+    Connection c;
+    c.setConnectionString(QStringLiteral("Data Source=crashed.mdb"));
+    c.open();
+    Dataset q(c, Dataset::Kind::Query, QStringLiteral("Q"));
+    q.setSql(QStringLiteral("PRAGMA journal_mode"));
+    q.open();
+    EXPECT_EQ(q.text(0, 0), QStringLiteral("delete"));
+    q.close();
+    q.setSql(QStringLiteral("PRAGMA synchronous"));
+    q.open();
+    EXPECT_EQ(q.text(0, 0), QStringLiteral("2"));
+    q.close();
+    q.setSql(QStringLiteral("select * from uchot where naim_name like '%сохранено'"));
+    q.open();
+    EXPECT_TRUE(q.isEmpty());
+    q.close();
+    q.setSql(QStringLiteral("PRAGMA integrity_check"));
+    q.open();
+    EXPECT_EQ(q.text(0, 0), QStringLiteral("ok"));
+    c.close();
+    EXPECT_FALSE(QFile::exists(crashed + QStringLiteral("-journal")));
 }

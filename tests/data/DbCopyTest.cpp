@@ -1,5 +1,6 @@
 // Copies of a database file that may be open and written to at the same time.
 
+#include "CrashedDatabase.h"
 #include "RegisterRows.h"
 
 #include "data/DbCopy.h"
@@ -142,6 +143,7 @@ TEST(DbCopy, FailuresThrowAMessageAndLeaveNoFileBehind)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
     const QStringList before = entries(w.path());
+    const QByteArray textBefore = bytes(w.file(QStringLiteral("text.mdb")));
     const QStringList archiveBefore = entries(w.file(QStringLiteral("archiv")));
     const struct {
         const char* what;
@@ -168,4 +170,18 @@ TEST(DbCopy, FailuresThrowAMessageAndLeaveNoFileBehind)
         }
     }
     EXPECT_EQ(firstValue(w.dbPath(), "PRAGMA integrity_check"), QStringLiteral("ok"));
+    EXPECT_EQ(bytes(w.file(QStringLiteral("text.mdb"))), textBefore);
+}
+
+TEST(DbCopy, CopyAfterACrashHoldsTheLastCommittedState)
+{
+    WorkDir w(3000);
+    const QString crashed = w.file(QStringLiteral("crashed.mdb"));
+    makeCrashedDatabase(w.dbPath(), crashed);
+    const QString target = w.file(QStringLiteral("archiv/db_2023.mdb"));
+    data::copyDatabase(crashed, target, CopyMode::FailIfExists);
+    EXPECT_EQ(firstValue(target, "PRAGMA integrity_check"), QStringLiteral("ok"));
+    EXPECT_EQ(firstValue(target, "SELECT count(*) FROM uchot WHERE naim_name LIKE '%сохранено'"), QStringLiteral("0"));
+    EXPECT_EQ(firstValue(target, "SELECT count(*) FROM uchot"), QStringLiteral("3000"));
+    EXPECT_FALSE(QFile::exists(target + QStringLiteral("-journal")));
 }
