@@ -5,6 +5,10 @@
 #include "app/U_about.h"
 #include "data/QueryBuilders.h"
 #include "data/Schema.h"
+#include "settings/GridSettings.h"
+#include "settings/SaveOnClose.h"
+#include "settings/SettingsPath.h"
+#include "settings/U_nastr.h"
 #include "ui/CompletingComboBox.h"
 #include "ui/DBGrid.h"
 #include "ui/DBNavigator.h"
@@ -30,6 +34,7 @@
 
 TF_gl* F_gl = nullptr;
 TFabout* Fabout = nullptr;
+TF_nastr* F_nastr = nullptr;
 
 using data::Dataset;
 using ui::GridColumn;
@@ -73,8 +78,9 @@ QToolButton* flatButton(const QIcon& icon, const QString& hint, QWidget* parent)
 
 } // namespace
 
-TF_gl::TF_gl(QWidget* parent)
+TF_gl::TF_gl(const QString& settingsPath, QWidget* parent)
     : QMainWindow(parent)
+    , settingsPath_(settingsPath.isEmpty() ? settings::settingsFilePath() : settingsPath)
 {
     setWindowTitle(QStringLiteral("Программа учёта инструмента для ТОРН"));
     setWindowIcon(programIcon());
@@ -255,7 +261,7 @@ void TF_gl::buildMenu()
     N6 = item(N5, QStringLiteral("Об авторе"), QKeySequence(Qt::CTRL | Qt::Key_A), &TF_gl::N6Click);
 
     // Commands whose windows are not part of the program yet.
-    for (QAction* a : {Excel1, N10, N4, N7, N8, N21, N22, N23, N18})
+    for (QAction* a : {Excel1, N10, N4, N7, N8, N21, N22, N23})
         a->setEnabled(false);
 }
 
@@ -263,6 +269,7 @@ void TF_gl::FormCreate()
 {
     ComboPrompts = {CBnaim->text(), CBcena->text(), CByear->text(), CBtype->text(), CBpost->text()};
     makeDatedCopy(QStringLiteral("db_Tavrel.mdb"), QDate::currentDate());
+    settings::LoadGridSettings(*DBGrid1, settingsPath_);
 }
 
 void TF_gl::attachData(TDM1& dm)
@@ -421,7 +428,11 @@ void TF_gl::N7Click() {}
 void TF_gl::N8Click() {}
 void TF_gl::Excel1Click() {}
 void TF_gl::N10Click() {}
-void TF_gl::N18Click() {}
+void TF_gl::N18Click()
+{
+    if (F_nastr)
+        F_nastr->exec();
+}
 void TF_gl::N21Click() {}
 void TF_gl::N22Click() {}
 void TF_gl::N23Click() {}
@@ -487,5 +498,11 @@ void TF_gl::showEvent(QShowEvent* event)
 
 void TF_gl::closeEvent(QCloseEvent* event)
 {
+    // First the column hiding dialog's ticks, then the grid's own settings; a file that cannot
+    // be written is reported and the window closes all the same.
+    if (F_nastr)
+        settings::saveOnClose(*F_nastr, *DBGrid1, settingsPath_);
+    else
+        ui::guarded([this] { settings::SaveGridSettings(*DBGrid1, settingsPath_); });
     event->accept();
 }

@@ -13,6 +13,7 @@ class QStatusBar;
 class QToolButton;
 class QWindow;
 class TFabout;
+class TF_nastr;
 
 namespace ui {
 class CompletingComboBox;
@@ -27,7 +28,8 @@ class TF_gl : public QMainWindow, public data::LastUchotNHolder {
 public:
     // Runs what the window does at creation: keeps the filter boxes' prompts, makes the day's
     // copy of the database and loads the grid settings. The database is not open yet.
-    explicit TF_gl(QWidget* parent = nullptr);
+    // settingsPath: the settings file; empty for the one beside the program file.
+    explicit TF_gl(const QString& settingsPath = QString(), QWidget* parent = nullptr);
     ~TF_gl() override;
 
     // Binds the grid and the navigator to the data module once it exists.
@@ -111,6 +113,7 @@ public:
 
     void setLastUchotN(qint32 value) override { LastUchotN = value; }
     TDM1* dataModule() const { return dm_; }
+    const QString& settingsPath() const { return settingsPath_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,9 +130,11 @@ private:
     void focusWindowChanged(QWindow* window);
 
     TDM1* dm_ = nullptr;
+    QString settingsPath_;
     QWindow* lastProgramWindow_ = nullptr;
     bool activatedOnce_ = false;
 };
 
 extern TF_gl* F_gl;
 extern TFabout* Fabout;
+extern TF_nastr* F_nastr;

@@ -5,6 +5,7 @@
 #include "app/U_about.h"
 #include "app/U_gl.h"
 #include "data/U_dm.h"
+#include "settings/U_nastr.h"
 #include "ui/Application.h"
 #include "ui/ErrorBox.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
 
     std::unique_ptr<TF_gl> mainWindow;
     std::unique_ptr<TDM1> dataModule;
+    std::unique_ptr<TF_nastr> nastr;
     std::unique_ptr<TFabout> about;
     const bool started = ui::guarded([&] {
         mainWindow = std::make_unique<TF_gl>();
@@ -25,6 +27,8 @@ int main(int argc, char** argv)
         dataModule = std::make_unique<TDM1>();
         DM1 = dataModule.get();
         mainWindow->attachData(*dataModule);
+        nastr = std::make_unique<TF_nastr>(*mainWindow->DBGrid1, mainWindow->settingsPath(), mainWindow.get());
+        F_nastr = nastr.get();
         about = std::make_unique<TFabout>(mainWindow.get());
         Fabout = about.get();
     });
@@ -34,6 +38,7 @@ int main(int argc, char** argv)
     mainWindow->show();
     const int code = app.exec();
     about.reset();
+    nastr.reset();
     mainWindow.reset();
     dataModule.reset();
     return code;
