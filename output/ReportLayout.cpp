@@ -57,9 +57,9 @@ const std::array<Heading, columnCount>& headings()
 const std::array<ValueColumn, columnCount>& valueColumns()
 {
     static const std::array<ValueColumn, columnCount> items = {{
-        {"naim_name", {2.1, valueTop, 0, 9, false, left}},
+        {"naim_name", {2.1, valueTop, 0, 9, false, left}, 41.4},
         {"uchot_cena", {50.5, valueTop, 18.0, 10, false, centre}},
-        {"post_name", {66.7, valueTop, 0, 9, false, left}},
+        {"post_name", {66.7, valueTop, 0, 9, false, left}, 94.3},
         {"uchot_sredm", {95.3, valueTop, 20.1, 10, false, centre}},
         {"январь", {122.0, valueTop, 0, 10, false, left}},
         {"февраль", {134.7, valueTop, 0, 10, false, left}},

@@ -51,6 +51,9 @@ struct Heading {
 struct ValueColumn {
     const char* field;   // UTF-8 field name of the register query
     TextBox box;
+    // Texts that would run over the next cell's value end with "…" before this column line
+    // (0: the value is a number and is always printed whole).
+    double endBefore = 0;
 };
 
 inline constexpr int columnCount = 16;

@@ -46,14 +46,19 @@ QFont fontFor(const report::TextBox& box)
 }
 
 // One line of text in its box at (bandLeft, bandTop) + the box's offsets. A box without a width
-// grows to the right with its text; nothing wraps and nothing is cut off.
+// grows to the right with its text; nothing wraps. A text with a limit (`endBefore`, from the
+// band's left) that would pass it is cut short with "…" before it.
 void drawText(QPainter& p, const DeviceUnits& u, double bandLeft, double bandTop, const report::TextBox& box,
-              const QString& text)
+              QString text, double endBefore = 0)
 {
     if (text.isEmpty())
         return;
     p.setFont(fontFor(box));
     const QFontMetricsF fm(p.font(), p.device());
+    if (endBefore > 0) {
+        constexpr double gap = 0.5;   // mm kept clear of the column line
+        text = fm.elidedText(text, Qt::ElideRight, u.x(endBefore - box.left - gap));
+    }
     const double width = box.width > 0 ? u.x(box.width) : fm.horizontalAdvance(text) + fm.averageCharWidth();
     const QRectF r(u.x(bandLeft + box.left), u.y(bandTop + box.top), width, fm.height());
     p.drawText(r, int(box.alignment | Qt::AlignTop) | Qt::TextSingleLine | Qt::TextDontClip, text);
@@ -75,8 +80,10 @@ void paintRowBand(QPainter& p, const DeviceUnits& u, double left, double top, co
     for (double x : report::columnLines)
         p.drawLine(QPointF(u.x(left + x), u.y(top)), QPointF(u.x(left + x), u.y(top + report::rowBandHeight)));
 
-    for (int c = 0; c < report::columnCount; ++c)
-        drawText(p, u, left, top, report::valueColumns()[size_t(c)].box, rows.value(row, c).toString());
+    for (int c = 0; c < report::columnCount; ++c) {
+        const report::ValueColumn& column = report::valueColumns()[size_t(c)];
+        drawText(p, u, left, top, column.box, rows.value(row, c).toString(), column.endBefore);
+    }
 }
 
 } // namespace

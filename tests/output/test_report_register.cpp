@@ -10,6 +10,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -122,20 +123,42 @@ TEST(ReportRegister, PendingEditIsCommittedBeforeTheRowsAreRead)
     EXPECT_EQ(f.dm->Quchot.currentRow(), f.dm->Quchot.recordCount() - 1);
 }
 
-TEST(ReportRegister, EmptyValuesPrintNothingAndLongOnesStayOnOneLine)
+TEST(ReportRegister, EmptyValuesPrintNothingAndLongTextsEndBeforeTheNextCell)
 {
     ReportFixture f(1);
     const QString longName = QStringLiteral("Сверло_спиральное_с_коническим_хвостовиком_удлинённое");
-    f.dir.exec(QStringLiteral("update uchot set uchot_cena=null, post_kod=99, \"март\"=null, naim_name='%1'")
-                   .arg(longName));
+    const QString longSupplier = QStringLiteral("ООО_Инструментальная_компания_Северо-Запад");
+    f.dir.exec(QStringLiteral("insert into postman (post_kod, post_name) values (3, '%1');"
+                              "update uchot set uchot_cena=null, post_kod=3, \"март\"=null, naim_name='%2'")
+                   .arg(longSupplier, longName));
+    f.dm->Qqpost.close();
+    f.dm->Qqpost.open();
     f.dm->Quchot.close();
     f.dm->Quchot.open();
 
     const std::vector<PdfWord> words = printed(f);
+    const double rowTop = 5 + 21.96 + 2.1;
 
-    const auto name = findWord(words, 0, longName);
-    ASSERT_TRUE(name.has_value());
-    EXPECT_NEAR(name->top, 5 + 21.96 + 2.1, 0.4);
+    struct Cut {
+        QString full;
+        double cellEnd;   // the column line after the cell, from the paper's edge
+    };
+    for (const Cut& c : {Cut{longName, 5 + 41.4}, Cut{longSupplier, 5 + 94.3}}) {
+        SCOPED_TRACE(c.full.toStdString());
+        std::optional<PdfWord> w;
+        for (const PdfWord& candidate : words)
+            if (candidate.text.endsWith(QStringLiteral("…")) && c.full.startsWith(candidate.text.chopped(1)))
+                w = candidate;
+        ASSERT_TRUE(w.has_value());
+        EXPECT_GT(w->text.size(), 8);
+        EXPECT_LT(w->right, c.cellEnd);
+        EXPECT_NEAR(w->top, rowTop, 0.4);
+    }
+    // The value after the long supplier stays readable where it belongs.
+    const auto average = findWord(words, 0, ReportFixture::average(1));
+    ASSERT_TRUE(average.has_value());
+    EXPECT_NEAR(average->centreX(), 5 + 95.3 + 20.1 / 2, 0.4);
+
     EXPECT_FALSE(findWord(words, 0, ReportFixture::price(1)).has_value());
     EXPECT_FALSE(findWord(words, 0, ReportFixture::month(1, 3)).has_value());
     EXPECT_FALSE(findWord(words, 0, QStringLiteral("0")).has_value());   // null is not printed as 0
