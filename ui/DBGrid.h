@@ -57,6 +57,8 @@ public:
     // The grid's own model, for tests and for the windows that need the index of a cell.
     DBGridModel* gridModel() const { return model_; }
 
+    using QTableView::edit;
+
     // Commits the text of an open cell editor into the dataset (the grid's UpdateData).
     void commitEditor();
 
@@ -65,7 +67,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    using QTableView::edit;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
