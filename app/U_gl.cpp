@@ -3,8 +3,17 @@
 #include "app/DatedCopy.h"
 #include "app/ProgramIcon.h"
 #include "app/U_about.h"
+#include "archive/ArchiveModeView.h"
+#include "archive/ArchiveView.h"
+#include "archive/YearArchive.h"
 #include "data/QueryBuilders.h"
 #include "data/Schema.h"
+#include "output/U_rep.h"
+#include "output/U_selectmounth.h"
+#include "refbooks/U_spr_naim.h"
+#include "refbooks/U_spr_post.h"
+#include "refbooks/U_spr_type.h"
+#include "search/U_poisk.h"
 #include "settings/GridSettings.h"
 #include "settings/SaveOnClose.h"
 #include "settings/SettingsPath.h"
@@ -261,7 +270,7 @@ void TF_gl::buildMenu()
     N6 = item(N5, QStringLiteral("Об авторе"), QKeySequence(Qt::CTRL | Qt::Key_A), &TF_gl::N6Click);
 
     // Commands whose windows are not part of the program yet.
-    for (QAction* a : {Excel1, N10, N4, N7, N8, N21, N22, N23})
+    for (QAction* a : {N10})
         a->setEnabled(false);
 }
 
@@ -279,7 +288,6 @@ void TF_gl::attachData(TDM1& dm)
     DBGrid1->setDataSource(&dm.DS1);
     DBNavigator1->setDataSource(&dm.DS1);
     Qop = std::make_unique<Dataset>(dm.Adc1, Dataset::Kind::Query, QStringLiteral("Qop"));
-    SpeedButton2->setEnabled(false);
 }
 
 void TF_gl::focusWindowChanged(QWindow* window)
@@ -422,20 +430,61 @@ void TF_gl::N6Click()
         Fabout->exec();
 }
 
-void TF_gl::SpeedButton2Click() {}
-void TF_gl::N4Click() {}
-void TF_gl::N7Click() {}
-void TF_gl::N8Click() {}
-void TF_gl::Excel1Click() {}
-void TF_gl::N10Click() {}
+void TF_gl::SpeedButton2Click()
+{
+    if (F_poisk)
+        F_poisk->exec();
+}
+
+void TF_gl::N4Click()
+{
+    if (F_naim)
+        F_naim->showWindow();
+}
+
+void TF_gl::N7Click()
+{
+    if (F_type)
+        F_type->showWindow();
+}
+
+void TF_gl::N8Click()
+{
+    if (F_post)
+        F_post->showWindow();
+}
+void TF_gl::Excel1Click()
+{
+    if (F_sm)
+        F_sm->exec();
+}
+void TF_gl::N10Click()
+{
+    if (F_QRep)
+        F_QRep->Preview();
+}
 void TF_gl::N18Click()
 {
     if (F_nastr)
         F_nastr->exec();
 }
-void TF_gl::N21Click() {}
-void TF_gl::N22Click() {}
-void TF_gl::N23Click() {}
+void TF_gl::N21Click()
+{
+    archive::viewArchive(*dm_, {[this](const QString& c) { setWindowTitle(c); }, N21, N22, N23}, *this);
+    // The filter boxes list what the file now shown holds.
+    FormActivate();
+}
+
+void TF_gl::N22Click()
+{
+    archive::archiveAndClear(*dm_, *Qop, *this);
+}
+
+void TF_gl::N23Click()
+{
+    archive::returnToWorkingData(*dm_, {[this](const QString& c) { setWindowTitle(c); }, N21, N22, N23}, *this);
+    FormActivate();
+}
 
 QString TF_gl::CurrentYearText()
 {
@@ -483,6 +532,8 @@ void TF_gl::DBGrid1EditButtonClick()
 {
     Tag = 1;
     PickedUchotN = dm_ ? dm_->Quchot.asInt(QStringLiteral("uchot_N")) : 0;
+    if (F_naim)
+        F_naim->showPicker();
 }
 
 void TF_gl::showEvent(QShowEvent* event)
@@ -498,6 +549,9 @@ void TF_gl::showEvent(QShowEvent* event)
 
 void TF_gl::closeEvent(QCloseEvent* event)
 {
+    // An open preview ends with the program.
+    if (F_QRep)
+        F_QRep->closePreview();
     // First the column hiding dialog's ticks, then the grid's own settings; a file that cannot
     // be written is reported and the window closes all the same.
     if (F_nastr)

@@ -5,6 +5,13 @@
 #include "app/U_about.h"
 #include "app/U_gl.h"
 #include "data/U_dm.h"
+#include "output/U_rep.h"
+#include "output/U_selectmounth.h"
+#include "refbooks/U_spr_naim.h"
+#include "refbooks/U_spr_post.h"
+#include "refbooks/U_spr_type.h"
+#include "search/U_poisk.h"
+#include "search/U_rpoisk.h"
 #include "settings/U_nastr.h"
 #include "ui/Application.h"
 #include "ui/ErrorBox.h"
@@ -19,6 +26,13 @@ int main(int argc, char** argv)
 
     std::unique_ptr<TF_gl> mainWindow;
     std::unique_ptr<TDM1> dataModule;
+    std::unique_ptr<TF_naim> naim;
+    std::unique_ptr<TF_type> type;
+    std::unique_ptr<TF_post> post;
+    std::unique_ptr<TF_poisk> poisk;
+    std::unique_ptr<TF_rpoisk> rpoisk;
+    std::unique_ptr<TF_QRep> qrep;
+    std::unique_ptr<TF_sm> sm;
     std::unique_ptr<TF_nastr> nastr;
     std::unique_ptr<TFabout> about;
     const bool started = ui::guarded([&] {
@@ -27,6 +41,20 @@ int main(int argc, char** argv)
         dataModule = std::make_unique<TDM1>();
         DM1 = dataModule.get();
         mainWindow->attachData(*dataModule);
+        naim = std::make_unique<TF_naim>(*dataModule, mainWindow.get());
+        F_naim = naim.get();
+        type = std::make_unique<TF_type>(*dataModule, mainWindow.get());
+        F_type = type.get();
+        post = std::make_unique<TF_post>(*dataModule, mainWindow.get());
+        F_post = post.get();
+        poisk = std::make_unique<TF_poisk>(*dataModule, *mainWindow, mainWindow.get());
+        F_poisk = poisk.get();
+        rpoisk = std::make_unique<TF_rpoisk>(*dataModule, *mainWindow, mainWindow.get());
+        F_rpoisk = rpoisk.get();
+        qrep = std::make_unique<TF_QRep>(dataModule->Quchot, mainWindow.get());
+        F_QRep = qrep.get();
+        sm = std::make_unique<TF_sm>(*dataModule, mainWindow->DBGrid1, mainWindow.get());
+        F_sm = sm.get();
         nastr = std::make_unique<TF_nastr>(*mainWindow->DBGrid1, mainWindow->settingsPath(), mainWindow.get());
         F_nastr = nastr.get();
         about = std::make_unique<TFabout>(mainWindow.get());
@@ -39,6 +67,13 @@ int main(int argc, char** argv)
     const int code = app.exec();
     about.reset();
     nastr.reset();
+    sm.reset();
+    qrep.reset();
+    rpoisk.reset();
+    poisk.reset();
+    post.reset();
+    type.reset();
+    naim.reset();
     mainWindow.reset();
     dataModule.reset();
     return code;
