@@ -230,7 +230,7 @@ void DBGrid::followDataset(int row)
 void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
-    if (!syncing_ && current.isValid()) {
+    if (!syncing_ && !model_->isChanging() && current.isValid()) {
         Dataset* ds = dataSet();
         if (ds && ds->isOpen() && current.row() != ds->currentRow()) {
             const int distance = current.row() - ds->currentRow();

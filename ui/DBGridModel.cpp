@@ -24,16 +24,32 @@ void DBGridModel::setDataset(Dataset* ds)
     ds_ = ds;
     resolveFields();
     if (ds_) {
-        links_.push_back(connect(ds_, &Dataset::aboutToReset, this, [this] { beginResetModel(); }));
+        links_.push_back(connect(ds_, &Dataset::aboutToReset, this, [this] {
+            ++changing_;
+            beginResetModel();
+        }));
         links_.push_back(connect(ds_, &Dataset::didReset, this, [this] {
             resolveFields();
             shownCurrent_ = ds_->currentRow();
             endResetModel();
+            --changing_;
         }));
-        links_.push_back(connect(ds_, &Dataset::aboutToInsertRow, this, [this](int r) { beginInsertRows({}, r, r); }));
-        links_.push_back(connect(ds_, &Dataset::rowInserted, this, [this](int) { endInsertRows(); }));
-        links_.push_back(connect(ds_, &Dataset::aboutToRemoveRow, this, [this](int r) { beginRemoveRows({}, r, r); }));
-        links_.push_back(connect(ds_, &Dataset::rowRemoved, this, [this](int) { endRemoveRows(); }));
+        links_.push_back(connect(ds_, &Dataset::aboutToInsertRow, this, [this](int r) {
+            ++changing_;
+            beginInsertRows({}, r, r);
+        }));
+        links_.push_back(connect(ds_, &Dataset::rowInserted, this, [this](int) {
+            endInsertRows();
+            --changing_;
+        }));
+        links_.push_back(connect(ds_, &Dataset::aboutToRemoveRow, this, [this](int r) {
+            ++changing_;
+            beginRemoveRows({}, r, r);
+        }));
+        links_.push_back(connect(ds_, &Dataset::rowRemoved, this, [this](int) {
+            endRemoveRows();
+            --changing_;
+        }));
         links_.push_back(connect(ds_, &Dataset::rowChanged, this, [this](int r) {
             if (r >= 0 && r < rowCount() && columnCount() > 0)
                 emit dataChanged(index(r, 0), index(r, columnCount() - 1));
@@ -142,6 +158,8 @@ QVariant DBGridModel::headerData(int section, Qt::Orientation orientation, int r
 
 Qt::ItemFlags DBGridModel::flags(const QModelIndex& index) const
 {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const int fi = fieldOf(index.column());
     if (fi >= 0 && !ds_->field(fi).readOnly)

@@ -27,6 +27,9 @@ public:
 
     // Field of the dataset bound to a grid column, -1 when the dataset lacks it.
     int fieldOf(int column) const;
+    // True between the begin and the end of a change of rows: the view moves its current
+    // index then on its own, which must not move the dataset.
+    bool isChanging() const { return changing_ > 0; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -46,6 +49,7 @@ private:
     const std::vector<GridColumn>* columns_ = nullptr;
     std::vector<int> fields_;
     int shownCurrent_ = -1;
+    int changing_ = 0;
     std::vector<QMetaObject::Connection> links_;
 };
 
