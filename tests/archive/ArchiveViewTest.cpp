@@ -105,6 +105,8 @@ TEST(ArchiveView, AnArchiveIsShownWithItsCaptionAndMenusAndTheReturnBringsBackTh
     EXPECT_FALSE(f.gl.N22->isEnabled());
     EXPECT_TRUE(f.gl.N21->isVisible());
     EXPECT_TRUE(f.gl.N21->isEnabled());
+    EXPECT_EQ(f.dm.Adc1.connectionString(),
+              QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=archiv\\db_2023.mdb;Persist Security Info=False"));
     EXPECT_EQ(f.dm.Adc1.databasePath(), QStringLiteral("archiv/db_2023.mdb"));
     expectDatasetsShow(f, archive, "archive");
     EXPECT_EQ(QString::number(f.gl.LastUchotN), lastByRunningNumber(archive));
