@@ -1,6 +1,7 @@
 #include "ui/CompletingComboBox.h"
 
 #include <QCollator>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStringListModel>
@@ -17,6 +18,9 @@ CompletingComboBox::CompletingComboBox(QWidget* parent)
     setCompleter(nullptr);
     setModel(model_);
     setMaxVisibleItems(20);
+    // Sizing the box to its longest item would measure every item of a long list.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(16);
     lineEdit()->installEventFilter(this);
     connect(lineEdit(), &QLineEdit::textEdited, this, &CompletingComboBox::edited);
     connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) {
@@ -32,12 +36,8 @@ QStringList CompletingComboBox::items() const
 
 void CompletingComboBox::setItems(QStringList list)
 {
-    if (sorted_) {
-        QCollator collator;
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        std::stable_sort(list.begin(), list.end(),
-                         [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
-    }
+    if (sorted_)
+        list = sortedWithDuplicates(list);
     const QString shown = currentText();
     settingFromCode_ = true;
     const bool blocked = blockSignals(true);
@@ -46,6 +46,33 @@ void CompletingComboBox::setItems(QStringList list)
     lineEdit()->setText(shown);
     blockSignals(blocked);
     settingFromCode_ = false;
+}
+
+QStringList CompletingComboBox::sortedWithDuplicates(const QStringList& list)
+{
+    // A register repeats its names many times over: sort each distinct text once and repeat it
+    // as often as it came, instead of comparing every row with the collator.
+    QHash<QString, int> counts;
+    counts.reserve(list.size());
+    for (const QString& item : list)
+        ++counts[item];
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<std::pair<QCollatorSortKey, QString>> keyed;
+    keyed.reserve(size_t(counts.size()));
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        keyed.emplace_back(collator.sortKey(it.key()), it.key());
+    std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+        const int c = a.first.compare(b.first);
+        return c != 0 ? c < 0 : a.second < b.second;
+    });
+    QStringList out;
+    out.reserve(list.size());
+    for (const auto& [key, text] : keyed) {
+        for (int n = counts.value(text); n > 0; --n)
+            out << text;
+    }
+    return out;
 }
 
 void CompletingComboBox::setText(const QString& text)

@@ -21,6 +21,9 @@ public:
     QStringList items() const;
 
     void setText(const QString& text);   // raises no change event
+
+    // The texts in alphabetical order without regard to case, duplicates kept.
+    static QStringList sortedWithDuplicates(const QStringList& list);
     QString text() const { return currentText(); }
 
 signals:
