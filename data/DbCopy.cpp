@@ -54,16 +54,21 @@ void backupInto(const QString& source, const QString& temp, const QString& targe
     sqlite3_backup* b = sqlite3_backup_init(dst.db, "main", src.db, "main");
     if (!b)
         throw DbError(QStringLiteral("Не удалось начать копирование: %1").arg(engineMessage(dst.db, 0)));
+    // The source's busy timeout already waits for a writer; a file that stays locked after a
+    // few more tries is reported rather than waited for without end.
+    int busyTries = 0;
     do {
         rc = sqlite3_backup_step(b, -1);
         if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-            sqlite3_sleep(50);
-    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
+            sqlite3_sleep(200);
+    } while (rc == SQLITE_OK || ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && ++busyTries < 5));
     sqlite3_backup_finish(b);
     if (rc != SQLITE_DONE) {
         const int code = rc & 0xff;
         if (code == SQLITE_NOTADB)
             throw DbError(QStringLiteral("Файл «%1» не является базой данных программы").arg(source));
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+            throw DbError(QStringLiteral("Копирование «%1» не удалось: база данных занята другой программой").arg(source));
         throw DbError(QStringLiteral("Копирование «%1» не удалось: %2").arg(source, QString::fromUtf8(sqlite3_errstr(rc))));
     }
 
