@@ -2,6 +2,7 @@
 
 #include "ui/ErrorBox.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 
 namespace search {
@@ -16,6 +17,33 @@ void KeyFilterEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     QString out;
+    const bool keep = filtered(typed, out);
+    // A dropped key must not travel on to the dialog either (Esc would close it, Enter press a button).
+    event->accept();
+    if (!keep)
+        return;
+    if (out == typed)
+        QLineEdit::keyPressEvent(event);
+    else
+        insert(out);
+}
+
+void KeyFilterEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    const QString typed = event->commitString();
+    if (!onKeyPress || typed.isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QString out;
+    QInputMethodEvent changed(event->preeditString(), event->attributes());
+    if (filtered(typed, out))
+        changed.setCommitString(out, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&changed);
+}
+
+bool KeyFilterEdit::filtered(const QString& typed, QString& out)
+{
     bool keep = true;
     ui::guarded([&] {
         for (QChar c : typed) {
@@ -26,14 +54,7 @@ void KeyFilterEdit::keyPressEvent(QKeyEvent* event)
             out += c;
         }
     });
-    // A dropped key must not travel on to the dialog either (Esc would close it, Enter press a button).
-    event->accept();
-    if (!keep)
-        return;
-    if (out == typed)
-        QLineEdit::keyPressEvent(event);
-    else
-        insert(out);
+    return keep;
 }
 
 } // namespace search

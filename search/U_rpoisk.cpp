@@ -88,6 +88,7 @@ void TF_rpoisk::build()
     setFixedSize(420, 176);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    picture_ = search::decorativePicture(size());
 
     Bevel1 = new QFrame(this);
     Bevel1->setFrameShape(QFrame::Box);
@@ -124,7 +125,7 @@ void TF_rpoisk::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), search::mintGreen());
-    painter.drawPixmap(rect(), search::decorativePicture(size()));
+    painter.drawPixmap(rect(), picture_);
 }
 
 bool TF_rpoisk::numberKey(search::KeyFilterEdit* edit, QChar& key)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 
 class QFrame;
 class QLabel;
@@ -54,6 +55,7 @@ private:
     void runRange(const QString& field, const QString& minText, qint32 min, const QString& maxText, qint32 max);
     void clearAndClose();
 
+    QPixmap picture_;
     TDM1& dm_;
     data::LastUchotNHolder& registerWindow_;
 };

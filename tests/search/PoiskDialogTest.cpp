@@ -6,7 +6,9 @@
 #include "search/KeyFilterEdit.h"
 #include "search/RadioGroup.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -131,6 +133,23 @@ TEST_F(PoiskDialogTest, PriceAndAverageTakeOnlyNumbers)
             poisk->close();
         }
     }
+}
+
+TEST_F(PoiskDialogTest, TextFromAnInputMethodIsFilteredToo)
+{
+    LocaleGuard locale(QLocale(QLocale::Russian, QLocale::Russia));
+    choose(true, TF_poisk::Price, QString());
+    const auto commit = [this](const QString& text) {
+        QInputMethodEvent e;
+        e.setCommitString(text);
+        QApplication::sendEvent(poisk->Edit1, &e);
+    };
+    commit(QStringLiteral("5."));
+    EXPECT_EQ(poisk->Edit1->text(), QStringLiteral("5,"));
+    boxes.script.expect(Kind::Message);
+    commit(QStringLiteral("7ж"));
+    EXPECT_EQ(boxes.script.texts(), QStringList{numbersOnly});
+    EXPECT_EQ(poisk->Edit1->text(), QStringLiteral("5,"));
 }
 
 TEST_F(PoiskDialogTest, NameAndSupplierTakeEveryKeyAsTyped)
