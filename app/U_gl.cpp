@@ -269,9 +269,6 @@ void TF_gl::buildMenu()
     QMenu* N5 = bar->addMenu(QStringLiteral("О Программе"));
     N6 = item(N5, QStringLiteral("Об авторе"), QKeySequence(Qt::CTRL | Qt::Key_A), &TF_gl::N6Click);
 
-    // Commands whose windows are not part of the program yet.
-    for (QAction* a : {N10})
-        a->setEnabled(false);
 }
 
 void TF_gl::FormCreate()

@@ -51,7 +51,7 @@ int main(int argc, char** argv)
         F_poisk = poisk.get();
         rpoisk = std::make_unique<TF_rpoisk>(*dataModule, *mainWindow, mainWindow.get());
         F_rpoisk = rpoisk.get();
-        qrep = std::make_unique<TF_QRep>(dataModule->Quchot, mainWindow.get());
+        qrep = std::make_unique<TF_QRep>(dataModule->Quchot);
         F_QRep = qrep.get();
         sm = std::make_unique<TF_sm>(*dataModule, mainWindow->DBGrid1, mainWindow.get());
         F_sm = sm.get();
