@@ -154,7 +154,25 @@ void TF_sm::updateShape()
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (child->isVisibleTo(this))
             child->render(&drawn, child->pos(), QRegion(), QWidget::DrawChildren);
-    const QRegion shape(QBitmap::fromImage(drawn.createMaskFromColor(qRgb(255, 255, 255), Qt::MaskInColor)));
+    // Built from the runs of white pixels in each line: the region of what stays is then what it
+    // says, whatever bit order a bitmap mask would have on the platform.
+    QRegion white;
+    const QRgb key = qRgb(255, 255, 255);
+    for (int y = 0; y < drawn.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+        int x = 0;
+        while (x < drawn.width()) {
+            if ((line[x] | 0xff000000u) != key) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < drawn.width() && (line[x] | 0xff000000u) == key)
+                ++x;
+            white += QRect(start, y, x - start, 1);
+        }
+    }
+    const QRegion shape = QRegion(rect()) - white;
 
     if (shape == QRegion(rect())) {
         if (!mask().isEmpty())
