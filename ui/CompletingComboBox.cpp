@@ -39,11 +39,13 @@ void CompletingComboBox::setItems(QStringList list)
     if (sorted_)
         list = sortedWithDuplicates(list);
     const QString shown = currentText();
+    const int cursor = lineEdit()->cursorPosition();
     settingFromCode_ = true;
     const bool blocked = blockSignals(true);
     model_->setStringList(list);
     setCurrentIndex(-1);
     lineEdit()->setText(shown);
+    lineEdit()->setCursorPosition(cursor);
     blockSignals(blocked);
     settingFromCode_ = false;
 }
@@ -81,6 +83,7 @@ void CompletingComboBox::setText(const QString& text)
     const bool blocked = blockSignals(true);
     setCurrentIndex(-1);
     lineEdit()->setText(text);
+    lineEdit()->setCursorPosition(0);   // a long prompt shows its beginning
     blockSignals(blocked);
     settingFromCode_ = false;
 }
