@@ -60,6 +60,7 @@ QString QtDialogs::input(const QString& caption, const QString& prompt, const QS
     dlg.setWindowTitle(caption);
     dlg.setLabelText(prompt);
     dlg.setTextValue(defaultText);
+    dlg.setMinimumWidth(380);   // room for the whole caption
     dlg.setOkButtonText(QStringLiteral("OK"));
     dlg.setCancelButtonText(QStringLiteral("Отмена"));
     return dlg.exec() == QDialog::Accepted ? dlg.textValue() : defaultText;
