@@ -263,6 +263,16 @@ void DBGrid::updateGeometries()
     placeEllipsis();
 }
 
+void DBGrid::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    // Rows and columns follow a font read from the settings file.
+    if (event->type() == QEvent::FontChange) {
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+        applyWidths();
+    }
+}
+
 void DBGrid::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);

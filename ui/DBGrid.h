@@ -71,6 +71,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void updateGeometries() override;
+    void changeEvent(QEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
