@@ -272,8 +272,9 @@ TEST_F(MainWindowTest, SortsOrderTheWholeRegisterAndEndOnItsLastRow)
         (gl.get()->*c.command)();
         const QStringList got = names();
         EXPECT_EQ(got.size(), 4);
-        if (c.command != &TF_gl::N16Click)
+        if (c.command != &TF_gl::N16Click) {
             EXPECT_EQ(got, c.order);
+        }
         EXPECT_EQ(dm->Quchot.currentRow(), 3);
         EXPECT_EQ(gl->LastUchotN, lastRowN());
     }
