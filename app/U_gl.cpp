@@ -23,6 +23,7 @@
 #include "ui/DBNavigator.h"
 #include "ui/ErrorBox.h"
 #include "ui/ShortDateFormat.h"
+#include "ui/WindowPlace.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -34,7 +35,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QToolButton>
@@ -110,8 +110,7 @@ TF_gl::TF_gl(const QString& settingsPath, QWidget* parent)
     setStatusBar(StatusBar1);
 
     resize(1100, 700);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    ui::centreOnScreen(this);
 
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TF_gl::focusWindowChanged);
     DBGrid1->setFocus();

@@ -10,6 +10,7 @@
 #include "ui/DBNavigator.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorBox.h"
+#include "ui/WindowPlace.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,7 +23,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -79,8 +79,7 @@ TF_naim::TF_naim(TDM1& dm, QWidget* parent)
     setStatusBar(StatusBar1);
 
     resize(640, 520);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    ui::centreOnScreen(this);
     DBGrid1->setFocus();
 
     dm_.setNamesWindow(this);

@@ -3,11 +3,11 @@
 #include "refbooks/Decor.h"
 #include "refbooks/PicturePanel.h"
 #include "ui/DBNavigator.h"
+#include "ui/WindowPlace.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -82,8 +82,7 @@ void TF_type::build(const Look& look)
     setStatusBar(StatusBar1);
 
     resize(460, 420);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    ui::centreOnScreen(this);
     DBGrid1->setFocus();
 }
 

@@ -12,6 +12,7 @@
 #include "search/U_rpoisk.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorBox.h"
+#include "ui/WindowPlace.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -20,7 +21,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QToolButton>
 #include <cmath>
 
@@ -117,8 +117,7 @@ void TF_poisk::build()
     setModal(true);
     setFixedSize(470, 340);
     paintBackground(this, search::mintGreen());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    ui::centreOnScreen(this);
 
     Image1 = new QLabel(this);
     Image1->setGeometry(246, 70, 216, 156);

@@ -8,6 +8,7 @@
 #include "search/SearchPictures.h"
 #include "ui/Dialogs.h"
 #include "ui/ErrorBox.h"
+#include "ui/WindowPlace.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -15,7 +16,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QToolButton>
 
 TF_rpoisk* F_rpoisk = nullptr;
@@ -86,8 +86,7 @@ void TF_rpoisk::build()
 {
     setModal(true);
     setFixedSize(420, 176);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    ui::centreOnScreen(this);
     picture_ = search::decorativePicture(size());
 
     Bevel1 = new QFrame(this);
