@@ -347,6 +347,13 @@ void TF_gl::FillCombo(Dataset& query, ui::CompletingComboBox* box, const QString
     const int field = query.fieldIndex(fieldName);
     if (field < 0)
         throw data::DbError(QStringLiteral("%1: поле «%2» не найдено").arg(query.name(), fieldName));
+    // An activation follows every message box: when the rows are the ones the box was last
+    // filled from, its list would come out the same, so it is kept.
+    FillSource& filled = filledFrom_[box];
+    if (filled.query == &query && filled.fieldName == fieldName && filled.generation == query.generation()) {
+        query.last();
+        return;
+    }
     QStringList items;
     const int n = query.recordCount();
     items.reserve(n);
@@ -354,6 +361,7 @@ void TF_gl::FillCombo(Dataset& query, ui::CompletingComboBox* box, const QString
         items << query.text(row, field);
     box->setItems(items);
     query.last();
+    filled = {&query, fieldName, query.generation()};
 }
 
 void TF_gl::setLastFromRegister()

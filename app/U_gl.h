@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <map>
 #include <memory>
 
 class QAction;
@@ -131,6 +132,13 @@ private:
 
     TDM1* dm_ = nullptr;
     QString settingsPath_;
+    // The rows each filter box's list was last filled from.
+    struct FillSource {
+        const data::Dataset* query = nullptr;
+        QString fieldName;
+        quint64 generation = 0;
+    };
+    std::map<const ui::CompletingComboBox*, FillSource> filledFrom_;
     QWindow* lastProgramWindow_ = nullptr;
     bool activatedOnce_ = false;
 };

@@ -241,6 +241,15 @@ TEST_F(MainWindowTest, ActivationReturnsToTheLastRowAndRefillsTheNameBoxFromTheV
     EXPECT_EQ(gl->CBnaim->items(), (QStringList{QStringLiteral("Метчик"), QStringLiteral("Фреза")}));
     EXPECT_EQ(names().size(), 2);   // the filter stays in force
 
+    // A name changed since the last activation is in the list at the next one.
+    dm->Quchot.first();
+    dm->Quchot.edit();
+    dm->Quchot.setText(QStringLiteral("naim_name"), QStringLiteral("Зенкер"));
+    dm->Quchot.post();   // the whole register again, four rows
+    gl->FormActivate();
+    EXPECT_TRUE(gl->CBnaim->items().contains(QStringLiteral("Зенкер")));
+    EXPECT_EQ(gl->CBnaim->items().size(), 4);
+
     // Back from the picker: the row whose button was pressed.
     dm->Quchot.first();
     gl->DBGrid1EditButtonClick();
