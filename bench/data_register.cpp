@@ -12,6 +12,8 @@
 #include "tools/DemoData.h"
 
 #include <QTemporaryDir>
+#include "BestOf.h"
+
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <map>
@@ -21,7 +23,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
 const char* const kStatement = "select * from uchot order by uchot_ind";
 
@@ -48,40 +49,8 @@ private:
     QTemporaryDir dir_;
 };
 
-double threadCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
-}
-
-// The best pass of an operation, in elapsed time and in this thread's processor time. On a
-// machine shared with builds the elapsed time waits for the processor; the processor time does
-// not, but leaves out the waits for the disk that a commit makes.
-struct Best {
-    double wall = 1e300;
-    double cpu = 1e300;
-};
-
-class BestOf {
-public:
-    void start()
-    {
-        t0_ = Clock::now();
-        c0_ = threadCpuSeconds();
-    }
-    void stop()
-    {
-        best_.wall = std::min(best_.wall, std::chrono::duration<double>(Clock::now() - t0_).count());
-        best_.cpu = std::min(best_.cpu, threadCpuSeconds() - c0_);
-    }
-    const Best& result() const { return best_; }
-
-private:
-    Clock::time_point t0_;
-    double c0_ = 0;
-    Best best_;
-};
+using bench::Best;
+using bench::BestOf;
 
 enum Kind { Reference, Reread, Commit };
 

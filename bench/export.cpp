@@ -18,6 +18,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
+#include "BestOf.h"
+
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
@@ -34,37 +36,8 @@ namespace {
 constexpr int registerRows = 100000;
 using Clock = std::chrono::steady_clock;
 
-double threadCpuSeconds()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
-}
-
-struct Best {
-    double wall = 1e300;
-    double cpu = 1e300;
-};
-
-class BestOf {
-public:
-    void start()
-    {
-        t0_ = Clock::now();
-        c0_ = threadCpuSeconds();
-    }
-    void stop()
-    {
-        best_.wall = std::min(best_.wall, std::chrono::duration<double>(Clock::now() - t0_).count());
-        best_.cpu = std::min(best_.cpu, threadCpuSeconds() - c0_);
-    }
-    const Best& result() const { return best_; }
-
-private:
-    Clock::time_point t0_;
-    double c0_ = 0;
-    Best best_;
-};
+using bench::Best;
+using bench::BestOf;
 
 enum Kind { Reference, Export };
 
