@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev libgl1-mesa-dev
   libsqlite3-dev sqlite3 libxlsxwriter-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
-  xdg-utils fonts-dejavu-core
+  xdg-utils fonts-dejavu-core fonts-liberation
   poppler-utils unzip xvfb xauth
 )
 missing=()
