@@ -501,7 +501,6 @@ void TF_gl::DBGrid1KeyDown(int key)
     if (!dm_)
         return;
     Dataset& Quchot = dm_->Quchot;
-    Dataset& Tuchot = dm_->Tuchot;
     const qint32 i = Quchot.isOpen() ? Quchot.asInt(QStringLiteral("uchot_ind")) : 0;
 
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -513,11 +512,7 @@ void TF_gl::DBGrid1KeyDown(int key)
     if (key != Qt::Key_Down)
         return;
 
-    Tuchot.close();
-    Tuchot.open();
-    Tuchot.last();
-    Tuchot.locate(QStringLiteral("uchot_N"), LastUchotN, true);
-    const qint32 tableRow = Tuchot.asInt(QStringLiteral("uchot_N"));
+    const qint32 tableRow = dm_->downCheckRow(LastUchotN);
     const qint32 registerRow = Quchot.isOpen() ? Quchot.asInt(QStringLiteral("uchot_N")) : 0;
     if (tableRow != registerRow)
         return;

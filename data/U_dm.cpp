@@ -1,7 +1,10 @@
 #include "data/U_dm.h"
 
 #include "data/ConnectionString.h"
+#include "data/DbError.h"
 #include "data/Schema.h"
+
+#include <sqlite3.h>
 
 TDM1* DM1 = nullptr;
 
@@ -86,6 +89,27 @@ void TDM1::openDatasets()
     // The lookup sources first, so the register's lookups are there when it is shown.
     for (Dataset* ds : {&Qqtype, &Qqpost, &Quchot, &Tuchot, &Qnaim, &Qqnaim, &Qtype, &TType, &Qpost})
         ds->open();
+}
+
+qint32 TDM1::downCheckRow(qint32 lastUchotN)
+{
+    sqlite3* db = Adc1.handle();
+    if (!db)
+        throw data::DbError(QStringLiteral("Соединение с базой данных закрыто"));
+    // Stored order is the order of the automatic key, so the last stored row has the highest.
+    const char* sql =
+        "select coalesce((select uchot_N from uchot where uchot_N = ?1),"
+        " (select uchot_N from uchot order by uchot_N desc limit 1), 0)";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK)
+        Adc1.fail();
+    sqlite3_bind_int64(st, 1, lastUchotN);
+    const int rc = sqlite3_step(st);
+    const qint32 row = rc == SQLITE_ROW ? qint32(sqlite3_column_int64(st, 0)) : 0;
+    sqlite3_finalize(st);
+    if (rc != SQLITE_ROW)
+        Adc1.fail();
+    return row;
 }
 
 QString TDM1::registerStatement()

@@ -64,6 +64,12 @@ public:
     void QuchotAfterDelete(data::Dataset& dataSet);
     void QnaimAfterDelete(data::Dataset& dataSet);
 
+    // The row of the register table that the Down key compares with the current register row:
+    // the row whose uchot_N is lastUchotN, or, when the table has none, its last row in stored
+    // order; 0 when the table is empty. The same answer as re-reading Tuchot, moving it to its
+    // last row and locating lastUchotN there, without reading the whole table at every press.
+    qint32 downCheckRow(qint32 lastUchotN);
+
     // The register's default statement, which every commit returns to.
     static QString registerStatement();
 
