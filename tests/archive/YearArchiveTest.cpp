@@ -2,6 +2,7 @@
 // on real database files in a temporary working folder.
 
 #include "ArchiveFixture.h"
+#include "RowWriter.h"
 
 #include "data/QueryBuilders.h"
 #include "data/Schema.h"
@@ -11,10 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <atomic>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <thread>
 
 using Kind = ui::ScriptedDialogs::Kind;
 
@@ -378,25 +377,8 @@ TEST(YearArchive, ArchiveMadeWhileAnotherConnectionWritesIsWholeAndHoldsEveryCom
 {
     MainWindowOnFolder f(3000);
     const QString working = f.dir.dbPath();
-    std::atomic<bool> stop{false};
-    std::atomic<int> committed{0};
-    std::thread writer([&] {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(QFile::encodeName(working).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_busy_timeout(db, 10000);
-        int n = 0;
-        while (!stop.load()) {
-            const QByteArray sql = QStringLiteral("INSERT INTO uchot (naim_name, uchot_ind, uchot_cena) VALUES ('запись %1', %2, 5)")
-                                       .arg(n)
-                                       .arg(100000 + n)
-                                       .toUtf8();
-            if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
-                committed.store(++n);
-        }
-        sqlite3_close_v2(db);
-    });
-    while (committed.load() < 20)
-        std::this_thread::yield();
+    RowWriter writer(working, 5);
+    writer.waitFor(20);
 
     ui::ScriptedDialogsGuard boxes;
     boxes.script.expect(Kind::Input, QStringLiteral("2018"));
@@ -404,10 +386,9 @@ TEST(YearArchive, ArchiveMadeWhileAnotherConnectionWritesIsWholeAndHoldsEveryCom
     boxes.script.expect(Kind::Message);
     boxes.script.expect(Kind::Question, QStringLiteral("no"));
     // Every row committed before the command runs must be in the archive.
-    const int before = committed.load();
+    const int before = writer.committed();
     f.gl.N22Click();
-    stop.store(true);
-    writer.join();
+    writer.stop();
 
     ASSERT_TRUE(boxes.script.allAnswered());
     EXPECT_EQ(boxes.script.texts()[2], archived);
@@ -415,7 +396,7 @@ TEST(YearArchive, ArchiveMadeWhileAnotherConnectionWritesIsWholeAndHoldsEveryCom
     EXPECT_EQ(valueIn(archive, QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
     const int copied = valueIn(archive, QStringLiteral("SELECT count(*) FROM uchot WHERE uchot_ind >= 100000")).toInt();
     EXPECT_GE(copied, before);
-    EXPECT_LE(copied, committed.load());
+    EXPECT_LE(copied, writer.committed());
     // Exactly the first rows written, none torn or skipped.
     EXPECT_EQ(valueIn(archive, QStringLiteral("SELECT coalesce(max(uchot_ind), 99999) - 99999 FROM uchot WHERE uchot_ind >= 100000"))
                   .toInt(),

@@ -1,16 +1,15 @@
 // Copies of a database file that may be open and written to at the same time.
 
 #include "CrashedDatabase.h"
+#include "RowWriter.h"
 #include "RegisterRows.h"
 
 #include "data/DbCopy.h"
 
 #include <QDir>
 #include <QFile>
-#include <atomic>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <thread>
 
 using data::CopyMode;
 using data::DbError;
@@ -55,34 +54,16 @@ TEST(DbCopy, CopyWhileAnotherConnectionWritesIsWholeAndHoldsEveryCommittedRow)
 
     // A writer adds one row a transaction, and records how many rows it had committed before the
     // copy began.
-    std::atomic<bool> stop{false};
-    std::atomic<int> committed{0};
-    std::thread writer([&] {
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(QFile::encodeName(w.dbPath()).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-        sqlite3_busy_timeout(db, 10000);
-        int n = 0;
-        while (!stop.load()) {
-            const QByteArray sql = QStringLiteral("INSERT INTO uchot (naim_name, uchot_ind) VALUES ('запись %1', %2)")
-                                       .arg(n)
-                                       .arg(100000 + n)
-                                       .toUtf8();
-            if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK)
-                committed.store(++n);
-        }
-        sqlite3_close_v2(db);
-    });
-    while (committed.load() < 20)
-        std::this_thread::yield();
-    const int before = committed.load();
+    RowWriter writer(w.dbPath());
+    writer.waitFor(20);
+    const int before = writer.committed();
     data::copyDatabase(w.dbPath(), target, CopyMode::FailIfExists);
-    stop.store(true);
-    writer.join();
+    writer.stop();
 
     EXPECT_EQ(firstValue(target, "PRAGMA integrity_check"), QStringLiteral("ok"));
     const int copied = firstValue(target, "SELECT count(*) FROM uchot WHERE uchot_ind >= 100000").toInt();
     EXPECT_GE(copied, before);
-    EXPECT_LE(copied, committed.load());
+    EXPECT_LE(copied, writer.committed());
     // The copied writer rows are exactly the first ones written: nothing torn, nothing skipped.
     EXPECT_EQ(firstValue(target, "SELECT count(DISTINCT naim_name) FROM uchot WHERE uchot_ind >= 100000").toInt(), copied);
     EXPECT_EQ(firstValue(target, "SELECT coalesce(max(uchot_ind), 99999) - 99999 FROM uchot WHERE uchot_ind >= 100000")
