@@ -98,16 +98,7 @@ TF_gl::TF_gl(const QString& settingsPath, QWidget* parent)
     buildFooter();
     buildMenu();
 
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(Panel2);
-    layout->addWidget(DBGrid1, 1);
-    layout->addWidget(Panel3);
-    setCentralWidget(central);
-    StatusBar1 = new QStatusBar(this);
-    setStatusBar(StatusBar1);
+    StatusBar1 = ui::stackDataWindow(this, Panel2, DBGrid1, Panel3);
 
     resize(1100, 700);
     ui::centreOnScreen(this);

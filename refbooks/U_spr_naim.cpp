@@ -67,16 +67,7 @@ TF_naim::TF_naim(TDM1& dm, QWidget* parent)
     buildFooter();
     buildMenu();
 
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(Panel3);
-    layout->addWidget(DBGrid1, 1);
-    layout->addWidget(Panel1);
-    setCentralWidget(central);
-    StatusBar1 = new QStatusBar(this);
-    setStatusBar(StatusBar1);
+    StatusBar1 = ui::stackDataWindow(this, Panel3, DBGrid1, Panel1);
 
     resize(640, 520);
     ui::centreOnScreen(this);
