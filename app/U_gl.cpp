@@ -38,7 +38,6 @@
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <QWindow>
 
 TF_gl* F_gl = nullptr;

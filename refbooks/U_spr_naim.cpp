@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 TF_naim* F_naim = nullptr;
 
